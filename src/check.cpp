@@ -50,18 +50,15 @@ void append_clock(output_text& out, const char* label, const std::tm& time) {
 
 // Consumes one bound: an optional day qualifier, then its time of day.
 bool take_bound(int argc, const char* const* argv, int& cursor, bound_role role,
-                day_qualifier& kind, std::tm& bound) {
+                day_qualifier& kind, std::tm& bound, bool& qualified) {
     if (cursor >= argc)
         return false;
-    switch (parse_day_qualifier(argv[cursor], role, kind, bound)) {
-    case qualifier_parse::failed:
+    const qualifier_parse qualifier = parse_day_qualifier(argv[cursor], role, kind, bound);
+    if (qualifier == qualifier_parse::failed)
         return false;
-    case qualifier_parse::accepted:
+    qualified = qualifier == qualifier_parse::accepted;
+    if (qualified)
         ++cursor;
-        break;
-    case qualifier_parse::no_qualifier:
-        break;
-    }
     if (cursor >= argc || !parse_time_of_day(argv[cursor], bound))
         return false;
     ++cursor;
@@ -100,15 +97,16 @@ check_result check_window(int argc, const char* const* argv, const std::tm* now,
     if (now == nullptr || argc < 3)
         return reject(out);
     int cursor = 1;
-    day_qualifier kind = day_qualifier::none;
-    std::tm start_time{};
-    if (!take_bound(argc, argv, cursor, bound_role::start, kind, start_time))
+    window bounds;
+    bool start_qualified = false;
+    if (!take_bound(argc, argv, cursor, bound_role::start, bounds.kind, bounds.start_time,
+                    start_qualified))
         return reject(out);
-    std::tm end_time{};
-    if (!take_bound(argc, argv, cursor, bound_role::end, kind, end_time))
+    if (!take_bound(argc, argv, cursor, bound_role::end, bounds.kind, bounds.end_time,
+                    bounds.end_qualified))
         return reject(out);
-    const check_result verdict = window_verdict(*now, kind, start_time, end_time);
-    print_report(out, *now, verdict, start_time, end_time);
+    const check_result verdict = window_verdict(*now, bounds);
+    print_report(out, *now, verdict, bounds.start_time, bounds.end_time);
     return verdict;
 }
 

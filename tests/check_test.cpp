@@ -1,5 +1,6 @@
 #include "check.hpp"
 
+#include "run_check.hpp"
 #include "snapshot.hpp"
 #include "version.hpp"
 
@@ -13,6 +14,8 @@
 namespace quorvel {
 namespace {
 
+using testing::run;
+using testing::run_result;
 using testing::snapshot;
 
 const std::string usage_block = "Quorvel (Start Time(00:00-23:59)) (End Time(00:00-23:59))\n"
@@ -23,22 +26,6 @@ const std::string usage_block = "Quorvel (Start Time(00:00-23:59)) (End Time(00:
                                 "Copyright (c) 2026 The Quorvel developers. MIT License.\n"
                                 "Documentation and bug reports: see the README that comes with "
                                 "quorvel.\n";
-
-struct run_result {
-    check_result status;
-    std::string text;
-};
-
-// Runs the core as the process would, with argv[0] set and the snapshot given.
-run_result run(const std::tm* now, const std::vector<const char*>& arguments) {
-    std::vector<const char*> argv{"quorvel"};
-    argv.insert(argv.end(), arguments.begin(), arguments.end());
-    const int argc = static_cast<int>(argv.size());
-    argv.push_back(nullptr);
-    output_text out;
-    const check_result status = check_window(argc, argv.data(), now, out);
-    return {status, std::string(out.data(), out.size())};
-}
 
 run_result run_at(int hour, int minute, const std::vector<const char*>& arguments) {
     const std::tm now = snapshot(hour, minute);

@@ -77,6 +77,19 @@ expect 0 "$(line 03:00 'not ' 02:00 03:00)" "just after the jump"
 at "$(epoch '2026-06-15 20:00:00Z')" Asia/Kolkata 01:00 02:00
 expect 1 "$(line 01:30 '' 01:00 02:00)" "Kolkata 01:30"
 
+# Day qualifiers follow the local date, not the UTC one. 11 December 2026 is
+# a Friday.
+at "$(epoch '2026-12-11 12:00:00Z')" UTC DOW:5 08:00 17:00
+expect 1 "$(line 12:00 '' 08:00 17:00)" "Friday, start qualified"
+at "$(epoch '2026-12-12 12:00:00Z')" UTC dow:1 08:00 DOW:5 17:00
+expect 0 "$(line 12:00 'not ' 08:00 17:00)" "Saturday, outside the working week"
+at "$(epoch '2026-12-12 03:00:00Z')" America/New_York DOW:5 22:00 06:00
+expect 1 "$(line 22:00 '' 22:00 06:00)" "Friday 22:00 in New York, Saturday in UTC"
+at "$(epoch '2027-01-01 05:30:00Z')" America/New_York D:31 23:00 01:00
+expect 1 "$(line 00:30 '' 23:00 01:00)" "the night after the 31st"
+at "$(epoch '2026-12-11 12:00:00Z')" UTC DOW:1 08:00 D:5 17:00
+expect 255 "$usage" "end qualifier of another kind"
+
 # Output that cannot be written changes nothing about the status. The empty
 # window 12:00-12:00 never matches, so the status is 0 without a faked clock.
 broken_output() {
