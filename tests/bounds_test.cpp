@@ -58,8 +58,7 @@ const char* const rejected_times[] = {
     "", " ", "   \t ",
     // Only ASCII counts: no-break space (octal, which stops after three
     // digits where a hex escape would swallow the 8), full-width digits.
-    "\2408:00",
-    "\xef\xbc\x98:00",
+    "\2408:00", "\xef\xbc\x98:00",
     // Too long for a 32-bit number: rejected, never wrapped into range.
     "4294967304:00", "8:4294967301", "2147483648:00", "-2147483649:00",
     "99999999999999999999999999999999999999:00"};
