@@ -33,6 +33,7 @@ inline run_result run(const std::tm& now, const std::string& command_line) {
     for (std::string word; words >> word;)
         owned.push_back(word);
     std::vector<const char*> arguments;
+    arguments.reserve(owned.size());
     for (const auto& word : owned)
         arguments.push_back(word.c_str());
     return run(&now, arguments);

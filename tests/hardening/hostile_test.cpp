@@ -14,7 +14,7 @@
 namespace quorvel::hardening {
 namespace {
 
-constexpr std::size_t mebibyte = 1024 * 1024;
+constexpr std::size_t mebibyte = std::size_t{1024} * 1024;
 
 // Monday 7 December 2026 at 12:34, and Friday night 11 December at 23:15:
 // most windows below are open at one and closed at the other.

@@ -133,7 +133,7 @@ long long cycle_days(day_kind kind) {
     case day_kind::month:
         return 31;
     case day_kind::year:
-        return 12 * 31;
+        return 12LL * 31;
     case day_kind::none:
         break;
     }
