@@ -17,6 +17,12 @@ if ! command -v faketime >/dev/null 2>&1; then
     exit 77
 fi
 
+# A sanitized build's allocator reads the clock the first time it maps
+# memory, which can happen before libfaketime has initialised; libfaketime
+# then allocates to finish, and the process deadlocks on the allocator's
+# lock. Without its release-to-OS timer the allocator never reads the clock.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}allocator_release_to_os_interval_ms=-1"
+
 fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
@@ -91,31 +97,87 @@ at "$(epoch '2026-12-11 12:00:00Z')" UTC DOW:1 08:00 D:5 17:00
 expect 255 "$usage" "end qualifier of another kind"
 
 # Output that cannot be written changes nothing about the status. The empty
-# window 12:00-12:00 never matches, so the status is 0 without a faked clock.
+# window 12:00-12:00 never matches, so the status is 0 without a faked clock;
+# 25:00 is rejected, so the longer usage block meets the broken channel.
+# broken_output CHANNEL STATUS ARGS...: run quorvel ARGS through CHANNEL.
 broken_output() {
-    local label=$1
-    shift
+    local channel=$1 wanted=$2
+    shift 2
     checks=$((checks + 1))
     local status
     status=$(
-        "$@" 2>"$work/err"
+        "$channel" "$@" 2>"$work/err"
         echo $?
     )
-    [ "$status" = 0 ] || fail "$label: status $status, wanted 0"
-    [ -s "$work/err" ] && fail "$label: wrote to stderr: $(cat "$work/err")"
+    [ "$status" = "$wanted" ] || fail "$channel $*: status $status, wanted $wanted"
+    [ -s "$work/err" ] && fail "$channel $*: wrote to stderr: $(cat "$work/err")"
 }
-empty_window() { "$quorvel" 12:00 12:00; }
-closed_stdout() { empty_window >&-; }
-full_disk() { empty_window >/dev/full; }
+# SIGPIPE at its default action, even when whoever started the tests ignores
+# it (an ignored signal is inherited): otherwise the pipe check cannot fail.
+if env --default-signal=PIPE true 2>/dev/null; then
+    default_sigpipe() { env --default-signal=PIPE "$@"; }
+else
+    default_sigpipe() { "$@"; }
+fi
+closed_stdout() { "$quorvel" "$@" >&-; }
+read_only_stdout() { "$quorvel" "$@" 1</dev/null; }
+full_disk() { "$quorvel" "$@" >/dev/full; }
 gone_reader() {
-    # The reader has exited before the first byte is written: a process
-    # that does not ignore SIGPIPE dies here with status 141.
-    { sleep 0.3; empty_window; echo $? >"$work/pipe_status"; } | true
+    # The reader closes its end before quorvel starts, so the first write
+    # meets a pipe without readers: a process that does not ignore SIGPIPE
+    # dies there with status 141.
+    rm -f "$work/reader_gone"
+    {
+        until [ -e "$work/reader_gone" ]; do sleep 0.01; done
+        default_sigpipe "$quorvel" "$@"
+        echo $? >"$work/pipe_status"
+    } | {
+        exec 0<&-
+        : >"$work/reader_gone"
+    }
     return "$(cat "$work/pipe_status")"
 }
-broken_output "closed stdout" closed_stdout
-broken_output "/dev/full" full_disk
-broken_output "pipe reader gone" gone_reader
+for channel in closed_stdout read_only_stdout full_disk gone_reader; do
+    broken_output "$channel" 0 12:00 12:00
+    broken_output "$channel" 255 25:00 12:00
+done
+
+# Hostile command lines through the real process. Linux allows one argument
+# 131072 bytes including its terminating NUL; 15 June 2026 is a Monday.
+# hostile LABEL STATUS START END ARGS...: START and END are the times the
+# report must show; with STATUS 255 the usage block is expected instead.
+hostile() {
+    local label=$1 status=$2 start=$3 end=$4
+    shift 4
+    at "$(epoch '2026-06-15 12:00:00Z')" UTC "$@"
+    case $status in
+    255) expect 255 "$usage" "$label" ;;
+    1) expect 1 "$(line 12:00 '' "$start" "$end")" "$label" ;;
+    *) expect "$status" "$(line 12:00 'not ' "$start" "$end")" "$label" ;;
+    esac
+}
+longest=131071
+fill() { printf "%${2}s" '' | tr ' ' "$1"; }
+hostile "longest argument: leading zeros" 1 08:05 17:00 "$(fill 0 $((longest - 4)))8:05" 17:00
+hostile "longest argument: white space" 1 08:05 17:00 "$(fill ' ' $((longest - 4)))8:05" 17:00
+hostile "longest argument: trailing text" 0 08:00 12:00 08:00 "12:00$(fill x $((longest - 5)))"
+hostile "longest argument: one number" 255 - - "$(fill 9 $((longest - 3))):00" 17:00
+hostile "longest argument: a qualifier" 1 08:00 17:00 "DOW:$(fill 0 $((longest - 5)))1" 08:00 17:00
+junk=()
+qualifiers=()
+for ((i = 0; i < 20000; i++)); do
+    junk+=(25:99)
+    qualifiers+=(DOW:1)
+done
+hostile "20000 arguments after the window" 1 08:00 17:00 08:00 17:00 "${junk[@]}"
+hostile "20000 qualifiers" 255 - - "${qualifiers[@]}"
+hostile "a control byte before a bound" 255 - - $'\x01'08:00 17:00
+hostile "an escape sequence before a bound" 255 - - $'\e[1m'08:00 17:00
+hostile "full-width digits" 255 - - $'\xef\xbc\x90\xef\xbc\x98:00' 17:00
+hostile "a no-break space" 255 - - $'\xc2\xa0'8:00 17:00
+hostile "invalid UTF-8" 255 - - $'\xff\xfe' $'\x80'
+hostile "vertical tab and form feed" 1 08:00 17:00 $'\v'8:00 $'\f'17:00
+hostile "bytes after the bounds" 1 08:00 17:00 08:00$'\x7f\xff' 17:00$'\e[0m'
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
