@@ -79,8 +79,8 @@ fail() {
     failures=$((failures + 1))
 }
 
-# Shows bytes with their line ends visible.
-visible() { od -An -c "$1" | sed 's/^ *//' | head -20; }
+# Shows text with its line ends visible (\r, and $ for the line feed).
+visible() { sed -n l "$1" | head -20; }
 
 # direct ARGS...: runs quorvel.exe the way a Linux script would start it.
 # Wine hands the Windows exit code's low eight bits to the caller.
@@ -206,13 +206,23 @@ parity)
         # Rejected arguments.
         "" "08:00" "08:00 25:00" "25:00 08:00" "24:00 08:00" "8:60 09:00" "abc def"
         "08:00 17" "-1:00 08:00" "4294967304:00 17:00" "DOWN:3 08:00 17:00" "DOW:1 08:00"
-        # Day qualifiers that do not pair up.
+        # Day qualifiers that do not pair up or are out of range.
         "DOW:1 08:00 D:5 17:00" "08:00 DOW:5 17:00" "DOW:7 08:00 17:00"
+        "DOW:1 08:00 DOW:7 17:00" "D:0 08:00 17:00" "D:32 08:00 17:00" "MD:13/1 08:00 17:00"
         # Empty windows, and what is ignored around a bound.
         "12:00 12:00" "0:00 00:00" "23:59 23:59 extra" "08:30pm 8:30" "+8:00 08:00"
         # Windows whose verdict follows the clock.
         "08:00 17:00" "22:00 06:00"
+        # Windows that follow the date: each weekday and each month alone, so
+        # that a date field off by one on one build changes a verdict.
+        "DOW:0 00:00 DOW:1 00:00" "DOW:1 00:00 DOW:2 00:00" "DOW:2 00:00 DOW:3 00:00"
+        "DOW:3 00:00 DOW:4 00:00" "DOW:4 00:00 DOW:5 00:00" "DOW:5 00:00 DOW:6 00:00"
+        "DOW:6 00:00 DOW:0 00:00"
+        "D:1 00:00 D:11 00:00" "D:11 00:00 D:21 00:00" "D:21 00:00 D:1 00:00"
     )
+    for month in 1 2 3 4 5 6 7 8 9 10 11 12; do
+        rows+=("MD:$month/1 00:00 MD:$((month % 12 + 1))/1 00:00")
+    done
     for args in "${rows[@]}"; do
         checks=$((checks + 1))
         read -r -a argv <<<"$args"
