@@ -85,8 +85,18 @@ visible() { sed -n l "$1" | head -20; }
 # direct ARGS...: runs quorvel.exe the way a Linux script would start it.
 # Wine hands the Windows exit code's low eight bits to the caller.
 direct() {
-    (cd "$work" && "$wine" "$exe" "$@" >"$work/out" 2>"$work/err")
-    echo $? >"$work/status"
+    local attempt status
+    for attempt in 1 2 3; do
+        (cd "$work" && "$wine" "$exe" "$@" >"$work/out" 2>"$work/err")
+        status=$?
+        # Wine's rare failure to start a program (see windows below) leaves
+        # no trace but the status; quorvel.exe always writes something.
+        if [ -s "$work/out" ] || [ -s "$work/err" ]; then
+            break
+        fi
+        echo "attempt $attempt of '$*': no output at all, status $status"
+    done
+    echo "$status" >"$work/status"
 }
 
 # windows ARGS...: runs quorvel.exe from cmd.exe and reads %ERRORLEVEL%
@@ -94,12 +104,25 @@ direct() {
 # The arguments must not need quoting for cmd.exe.
 cp "$exe" "$work/quorvel.exe"
 windows() {
-    # No earlier run's output may stand in for this one's.
-    rm -f "$work/out"
-    (cd "$work" && "$wine" cmd /v:on /c "quorvel.exe $* >out & echo !ERRORLEVEL!" \
-        >"$work/errorlevel" 2>"$work/err")
-    local errorlevel
-    errorlevel=$(tr -d '\r\n' <"$work/errorlevel")
+    local attempt errorlevel
+    for attempt in 1 2 3; do
+        # No earlier run's output may stand in for this one's.
+        rm -f "$work/out"
+        (cd "$work" && "$wine" cmd /v:on /c "quorvel.exe $* >out & echo !ERRORLEVEL!" \
+            >"$work/errorlevel" 2>"$work/err")
+        errorlevel=$(tr -d '\r\n' <"$work/errorlevel")
+        # Now and then (one run in some thousands) cmd.exe under Wine does
+        # not find quorvel.exe (9009) or prints nothing at all: quorvel.exe
+        # never ran, so its answer is still to be had. It answers only -1, 0
+        # or 1 itself.
+        case $errorlevel in
+        "" | 9009)
+            echo "attempt $attempt of '$*': cmd.exe did not run quorvel.exe" \
+                "(it wrote '$errorlevel', and to stderr: $(cat "$work/err"))"
+            ;;
+        *) break ;;
+        esac
+    done
     case $errorlevel in
     -1 | 0 | 1) echo "$errorlevel" >"$work/status" ;;
     *)
