@@ -3,6 +3,7 @@
 #include "calendar.hpp"
 #include "check.hpp"
 #include "reference.hpp"
+#include "run_check.hpp"
 
 #include <cstdio>
 #include <utility>
@@ -161,15 +162,13 @@ fuzz_case make_case(int year, int month, int day, int hour, int minute,
 }
 
 run_output run_core(const fuzz_case& input) {
-    std::vector<const char*> argv{"quorvel"};
+    std::vector<const char*> arguments;
+    arguments.reserve(input.arguments.size());
     for (const auto& argument : input.arguments)
-        argv.push_back(argument.c_str());
-    const int argc = static_cast<int>(argv.size());
-    argv.push_back(nullptr);
-    output_text out;
-    const check_result status =
-        check_window(argc, argv.data(), input.have_clock ? &input.now : nullptr, out);
-    return {static_cast<int>(status), std::string(out.data(), out.size())};
+        arguments.push_back(argument.c_str());
+    const testing::run_result result =
+        testing::run(input.have_clock ? &input.now : nullptr, arguments);
+    return {static_cast<int>(result.status), result.text};
 }
 
 std::string find_violation(const fuzz_case& input, const run_output& output) {
